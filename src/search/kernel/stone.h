@@ -17,55 +17,84 @@ struct UndoRecord {
 
 namespace rank_detail {
 
-inline void moveTo(SideState& side, int window, int position) {
-  side.rankOrder[position] = window;
-  side.rankPos[window] = position;
+// The four moves of one window inside its side's ranking. The arrays never
+// overlap; saying so lets the compiler keep the loads of one move ahead of
+// its stores instead of waiting on each store.
+struct Ranking {
+  int* __restrict need;
+  int* __restrict order;
+  int* __restrict pos;
+  int* __restrict start;
+};
+
+inline Ranking rankingOf(SideState& side) {
+  return {side.need, side.rankOrder, side.rankPos, side.bucketStart};
 }
 
-inline void lowerByOne(SideState& side, int w) {
-  const int k = side.need[w];
-  const int p = side.rankPos[w];
-  const int f = side.bucketStart[k];
-  if (p != f) moveTo(side, side.rankOrder[f], p);
-  side.bucketStart[k] = f + 1;
-  moveTo(side, w, f);
-  side.need[w] = k - 1;
+inline void lowerByOne(const Ranking& r, int w) {
+  const int k = r.need[w];
+  const int p = r.pos[w];
+  const int f = r.start[k];
+  if (p != f) {
+    const int first = r.order[f];
+    r.order[p] = first;
+    r.pos[first] = p;
+  }
+  r.start[k] = f + 1;
+  r.order[f] = w;
+  r.pos[w] = f;
+  r.need[w] = k - 1;
 }
 
-inline void raiseToLimit(SideState& side, int w, int d, int limit) {
-  int p = side.rankPos[w];
-  int k = side.need[w];
+inline void raiseToLimit(const Ranking& r, int w, int d, int limit) {
+  int p = r.pos[w];
+  int k = r.need[w];
   for (int step = 0; step < d; ++step, ++k) {
-    const int l = side.bucketStart[k + 1] - 1;
-    if (p != l) moveTo(side, side.rankOrder[l], p);
-    side.bucketStart[k + 1] = l;
+    const int l = r.start[k + 1] - 1;
+    if (p != l) {
+      const int last = r.order[l];
+      r.order[p] = last;
+      r.pos[last] = p;
+    }
+    r.start[k + 1] = l;
     p = l;
   }
-  moveTo(side, w, p);
-  side.need[w] = limit;
+  r.order[p] = w;
+  r.pos[w] = p;
+  r.need[w] = limit;
 }
 
-inline void restoreLowered(SideState& side, int w) {
-  const int k = side.need[w];
-  const int p = side.rankPos[w];
-  const int l = side.bucketStart[k + 1] - 1;
-  if (p != l) moveTo(side, side.rankOrder[l], p);
-  side.bucketStart[k + 1] = l;
-  moveTo(side, w, l);
-  side.need[w] = k + 1;
+inline void restoreLowered(const Ranking& r, int w) {
+  const int k = r.need[w];
+  const int p = r.pos[w];
+  const int l = r.start[k + 1] - 1;
+  if (p != l) {
+    const int last = r.order[l];
+    r.order[p] = last;
+    r.pos[last] = p;
+  }
+  r.start[k + 1] = l;
+  r.order[l] = w;
+  r.pos[w] = l;
+  r.need[w] = k + 1;
 }
 
-inline void restoreRaised(SideState& side, int w, int d) {
-  int p = side.rankPos[w];
-  int k = side.need[w];
+inline void restoreRaised(const Ranking& r, int w, int d) {
+  int p = r.pos[w];
+  int k = r.need[w];
   for (int step = 0; step < d; ++step, --k) {
-    const int f = side.bucketStart[k];
-    if (p != f) moveTo(side, side.rankOrder[f], p);
-    side.bucketStart[k] = f + 1;
+    const int f = r.start[k];
+    if (p != f) {
+      const int first = r.order[f];
+      r.order[p] = first;
+      r.pos[first] = p;
+    }
+    r.start[k] = f + 1;
     p = f;
   }
-  moveTo(side, w, p);
-  side.need[w] -= d;
+  r.order[p] = w;
+  r.pos[w] = p;
+  r.need[w] -= d;
 }
 
 }  // namespace rank_detail
@@ -73,21 +102,25 @@ inline void restoreRaised(SideState& side, int w, int d) {
 // Puts a stone of mover's side on slot; windows whose need reached limit are
 // dead for the search and are not advanced.
 inline void placeStone(SideState& mover, SideState& other, int slot, int limit, UndoRecord& record) {
+  const rank_detail::Ranking moverRank = rank_detail::rankingOf(mover);
   const int* moverList = mover.cellWindows[slot];
   const int moverCount = mover.cellWindowCount[slot];
+  const int word = slot >> 5;
+  const std::uint32_t bit = 1u << (slot & 31);
   for (int i = 0; i < moverCount; ++i) {
     const int w = moverList[i];
-    if (mover.need[w] >= limit) continue;
-    rank_detail::lowerByOne(mover, w);
-    removeMember(mover.windows[w], slot);
+    if (moverRank.need[w] >= limit) continue;
+    rank_detail::lowerByOne(moverRank, w);
+    mover.windows[w].words[word] &= ~bit;
   }
+  const rank_detail::Ranking otherRank = rank_detail::rankingOf(other);
   const int* otherList = other.cellWindows[slot];
   const int otherCount = other.cellWindowCount[slot];
   for (int j = 0; j < otherCount; ++j) {
     const int w = otherList[j];
-    const int d = limit - other.need[w];
+    const int d = limit - otherRank.need[w];
     record.raised[j] = d;
-    if (d > 0) rank_detail::raiseToLimit(other, w, d, limit);
+    if (d > 0) rank_detail::raiseToLimit(otherRank, w, d, limit);
   }
   record.slot = slot;
   record.limit = limit;
@@ -98,18 +131,22 @@ inline void placeStone(SideState& mover, SideState& other, int slot, int limit, 
 inline void undoStone(SideState& mover, SideState& other, const UndoRecord& record) {
   const int slot = record.slot;
   const int limit = record.limit;
+  const rank_detail::Ranking moverRank = rank_detail::rankingOf(mover);
   const int* moverList = mover.cellWindows[slot];
   const int moverCount = mover.cellWindowCount[slot];
+  const int word = slot >> 5;
+  const std::uint32_t bit = 1u << (slot & 31);
   for (int i = 0; i < moverCount; ++i) {
     const int w = moverList[i];
-    if (mover.need[w] >= limit) continue;
-    rank_detail::restoreLowered(mover, w);
-    insertMember(mover.windows[w], slot);
+    if (moverRank.need[w] >= limit) continue;
+    rank_detail::restoreLowered(moverRank, w);
+    mover.windows[w].words[word] |= bit;
   }
+  const rank_detail::Ranking otherRank = rank_detail::rankingOf(other);
   const int* otherList = other.cellWindows[slot];
   const int otherCount = other.cellWindowCount[slot];
   for (int j = 0; j < otherCount; ++j) {
-    if (record.raised[j] > 0) rank_detail::restoreRaised(other, otherList[j], record.raised[j]);
+    if (record.raised[j] > 0) rank_detail::restoreRaised(otherRank, otherList[j], record.raised[j]);
   }
 }
 

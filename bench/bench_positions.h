@@ -1,0 +1,25 @@
+#pragma once
+// Fixed benchmark positions, grown stone by stone from a fixed seed so that
+// every run and every machine searches exactly the same boards.
+#include <string>
+#include <vector>
+
+namespace morvel::bench {
+
+struct BenchPosition {
+  std::string name;
+  int width;
+  int height;
+  std::vector<int> cells;  // stones in order, the engine's first
+};
+
+const std::vector<BenchPosition>& benchPositions();
+
+// Sets up the model and plays the position's stones; the engine ('X')
+// plays the even-numbered stones.
+void loadBenchPosition(const BenchPosition& position);
+
+// Median of the runs of a timed operation.
+double median(std::vector<double> values);
+
+}  // namespace morvel::bench

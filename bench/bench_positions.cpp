@@ -1,6 +1,7 @@
 #include "bench_positions.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "model/apply_move.h"
 #include "model/board.h"
@@ -29,7 +30,38 @@ BenchPosition grow(const std::string& name, int width, int height, int stones, u
   return p;
 }
 
+// Stones from a diagram drawn from the top-left corner; the engine's stones
+// go first so that it is to move.
+BenchPosition fromDiagram(const std::string& name, int size, std::initializer_list<const char*> rows) {
+  BenchPosition p{name, size, size, {}};
+  std::vector<int> engine, opponent;
+  int y = 0;
+  for (const char* row : rows) {
+    for (int x = 0; row[x] != '\0'; ++x) {
+      if (row[x] == 'X') engine.push_back(x + y * size);
+      if (row[x] == 'O') opponent.push_back(x + y * size);
+    }
+    ++y;
+  }
+  for (std::size_t i = 0; i < std::max(engine.size(), opponent.size()); ++i) {
+    p.cells.push_back(i < engine.size() ? engine[i] : -1);
+    p.cells.push_back(i < opponent.size() ? opponent[i] : -1);
+  }
+  return p;
+}
+
 }  // namespace
+
+const std::vector<BenchPosition>& threatPositions() {
+  static const std::vector<BenchPosition> positions = {
+      fromDiagram("four then double", 15,
+                  {".......X", ".......X", ".......X", "..OXX", ".....X", ".....X", ".....X", ".....O"}),
+      fromDiagram("double three", 15, {"", "", "", "", "", ".....XX", ".......X", ".......X"}),
+      fromDiagram("threes to five", 15,
+                  {"", "", "", "", ".....OX", "....X..O", "......O.OX", ".....X", "....X..O", ".....XO"}),
+  };
+  return positions;
+}
 
 const std::vector<BenchPosition>& benchPositions() {
   static const std::vector<BenchPosition> positions = {
@@ -42,7 +74,9 @@ const std::vector<BenchPosition>& benchPositions() {
 
 void loadBenchPosition(const BenchPosition& position) {
   setupBoard(position.width, position.height);
-  for (std::size_t i = 0; i < position.cells.size(); ++i) applyMove(position.cells[i], i % 2 == 0 ? 'X' : 'O');
+  for (std::size_t i = 0; i < position.cells.size(); ++i) {
+    if (position.cells[i] >= 0) applyMove(position.cells[i], i % 2 == 0 ? 'X' : 'O');
+  }
 }
 
 double median(std::vector<double> values) {

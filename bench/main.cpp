@@ -5,11 +5,13 @@
 
 namespace morvel::bench {
 int runKernelBench();
+int runThreatsBench();
 }
 
 int main(int argc, char** argv) {
   const char* mode = argc > 1 ? argv[1] : "kernel";
   if (std::strcmp(mode, "kernel") == 0) return morvel::bench::runKernelBench();
-  std::fprintf(stderr, "usage: morvel-bench [kernel]\n");
+  if (std::strcmp(mode, "threats") == 0) return morvel::bench::runThreatsBench();
+  std::fprintf(stderr, "usage: morvel-bench [kernel|threats]\n");
   return 2;
 }

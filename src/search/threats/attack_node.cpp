@@ -1,0 +1,86 @@
+#include <algorithm>
+
+#include "search/kernel/mate_check.h"
+#include "search/kernel/score.h"
+#include "search/kernel/stone.h"
+#include "search/threats/threat_search.h"
+
+namespace morvel {
+
+namespace {
+
+// Moves that can make a new threat, or that the defender's threat forces.
+int listAttackMoves(const SideState& attacker, const SideState& defender, bool threatened, const CellSet& focus,
+                    int ply, int* moves) {
+  CellSet& set = plySets[ply];
+  CellSet& extending = plySets[ply + 1];
+  clearSet(set);
+  clearSet(extending);
+  if (threatened && defender.bucketStart[2] != 0) {
+    unionInto(set, defender.windows[defender.rankOrder[0]]);
+  } else if (threatened) {
+    // Against a double-four point: any four, or a cell of the defender's
+    // threatening windows that also extends one of the attacker's threes.
+    for (int p = 0; p < defender.bucketStart[3]; ++p) unionInto(set, defender.windows[defender.rankOrder[p]]);
+    for (int p = attacker.bucketStart[3]; p < attacker.bucketStart[4]; ++p) {
+      unionInto(extending, attacker.windows[attacker.rankOrder[p]]);
+    }
+    intersectInto(set, extending);
+    for (int p = 0; p < attacker.bucketStart[3]; ++p) unionInto(set, attacker.windows[attacker.rankOrder[p]]);
+  } else {
+    for (int p = 0; p < attacker.bucketStart[4]; ++p) unionInto(set, attacker.windows[attacker.rankOrder[p]]);
+    intersectInto(set, focus);
+  }
+  return listMembers(moves, set);
+}
+
+}  // namespace
+
+int threatAttackNode(SideState& attacker, SideState& defender, int alpha, int beta, int ply, int horizon,
+                     int* nodeCount, int nodeLimit, const CellSet& focus) {
+  const int r = mateCheck(attacker, defender, ply);
+  if (r != 0) return r;
+  if (ply >= horizon) return alpha;
+  // After a zero mate check the quickest win left has its five at ply + 5.
+  beta = std::min(beta, 7995 - ply);
+  if (alpha >= beta) return alpha;
+  const bool threatened = mateCheck(defender, attacker, ply) > 0;
+  int moves[kMaxSetMembers];
+  const int count = listAttackMoves(attacker, defender, threatened, focus, ply, moves);
+  if (count == 0) return -kNoThreat;
+  int best = -kInfinity;
+  if (*nodeCount >= nodeLimit) return 0;
+  CellSet& childFocus = plySets[ply];
+  CellSet& earlierFourCells = poolSets[kFourCellsPool + ply];
+  const int limit = std::min(horizon - ply + 2, 6);
+  for (int i = 0; i < count; ++i) {
+    const int s = moves[i];
+    UndoRecord record;
+    placeStone(attacker, defender, s, limit, record);
+    if (ply < horizon - 2) {
+      if (threatened) {
+        copySet(childFocus, focus);
+      } else {
+        clearSet(childFocus);
+      }
+      for (int j = 0; j < attacker.cellWindowCount[s]; ++j) {
+        unionInto(childFocus, attacker.windows[attacker.cellWindows[s][j]]);
+      }
+    }
+    clearSet(earlierFourCells);
+    const int v = -threatDefenceNode(defender, attacker, -beta, -alpha, ply + 1, horizon, nodeCount, nodeLimit,
+                                     childFocus, earlierFourCells);
+    best = std::max(best, v);
+    alpha = std::max(alpha, best);
+    undoStone(attacker, defender, record);
+    if (i + 1 < count && alpha < beta) {
+      // A win found in a cut-short subtree is not reported as proven.
+      if (*nodeCount >= nodeLimit) return 0;
+      continue;
+    }
+    break;
+  }
+  return *nodeCount >= nodeLimit ? 0 : best;
+}
+
+}  // namespace morvel

@@ -5,30 +5,10 @@
 
 #include "model/apply_move.h"
 #include "model/board.h"
-#include "platform/random.h"
 
 namespace morvel::bench {
 
 namespace {
-
-// Stones near the stones already placed, as real games grow.
-BenchPosition grow(const std::string& name, int width, int height, int stones, unsigned seed) {
-  BenchPosition p{name, width, height, {}};
-  std::vector<bool> used(static_cast<std::size_t>(width * height), false);
-  seedRandom(seed);
-  const int centre = width / 2 + height / 2 * width;
-  p.cells.push_back(centre);
-  used[centre] = true;
-  while (static_cast<int>(p.cells.size()) < stones) {
-    const int anchor = p.cells[static_cast<std::size_t>(drawRandom()) % p.cells.size()];
-    const int x = anchor % width + drawRandom() % 5 - 2;
-    const int y = anchor / width + drawRandom() % 5 - 2;
-    if (x < 0 || y < 0 || x >= width || y >= height || used[x + y * width]) continue;
-    used[x + y * width] = true;
-    p.cells.push_back(x + y * width);
-  }
-  return p;
-}
 
 // Stones from a diagram drawn from the top-left corner; the engine's stones
 // go first so that it is to move.
@@ -63,11 +43,27 @@ const std::vector<BenchPosition>& threatPositions() {
   return positions;
 }
 
+// Positions from games of the engine against itself, frozen as move lists
+// (cell indices, the engine's stones first) so that they never change.
 const std::vector<BenchPosition>& benchPositions() {
+  static const std::vector<int> game15 = {144, 95,  81,  142, 80,  79,  111, 126, 94,  66,  114, 129,
+                                          112, 113, 128, 96,  158, 172, 160, 176, 157, 159, 188, 173};
+  static const std::vector<int> long15 = {126, 143, 128, 127, 142, 111, 95,  110, 112, 98,  159, 96,  100, 114,
+                                          82,  115, 160, 158, 116, 84,  99,  146, 130, 176, 129, 131, 161, 163,
+                                          147, 175, 177, 145, 67,  109, 108, 52,  124, 140, 125, 53,  102, 88,
+                                          51,  83,  68,  69,  162, 132, 65,  55,  97,  56,  54,  70,  42,  40};
+  static const std::vector<int> game20 = {192, 170, 250, 211, 251, 212, 253, 252, 213, 233, 191, 194, 234, 171};
+  static const std::vector<int> long20 = {188, 169, 191, 231, 209, 190, 211, 210, 230, 167, 249, 268, 168, 148,
+                                          186, 187, 127, 269, 270, 250, 288, 227, 207, 228, 251, 272, 289, 232,
+                                          212, 208, 229, 170, 189, 173, 290, 291, 130, 308, 309, 329, 287, 286,
+                                          310, 330, 328, 271, 151, 172, 171, 131, 126, 129, 110, 292};
   static const std::vector<BenchPosition> positions = {
-      grow("15x15 opening", 15, 15, 6, 11),   grow("15x15 middle", 15, 15, 36, 12),
-      grow("15x15 crowded", 15, 15, 100, 13), grow("20x20 opening", 20, 20, 6, 21),
-      grow("20x20 middle", 20, 20, 44, 22),   grow("20x20 crowded", 20, 20, 150, 23),
+      {"15x15 opening", 15, 15, {game15.begin(), game15.begin() + 8}},
+      {"15x15 middle", 15, 15, game15},
+      {"15x15 crowded", 15, 15, long15},
+      {"20x20 opening", 20, 20, {game20.begin(), game20.begin() + 8}},
+      {"20x20 middle", 20, 20, game20},
+      {"20x20 crowded", 20, 20, long20},
   };
   return positions;
 }

@@ -1,6 +1,5 @@
 #pragma once
-// Fixed benchmark positions, grown stone by stone from a fixed seed so that
-// every run and every machine searches exactly the same boards.
+// Fixed benchmark positions, the same boards on every run and machine.
 #include <string>
 #include <vector>
 

@@ -1,6 +1,7 @@
 #include "search/alphabeta/quiescence.h"
 
 #include "platform/random.h"
+#include "search/kernel/node_counter.h"
 #include "search/kernel/multi_threat.h"
 #include "search/kernel/parry_check.h"
 #include "search/kernel/stone.h"
@@ -18,6 +19,7 @@ int staticEvaluation(const SideState& mover, const SideState& other) {
 }
 
 int quiescenceNode(SideState& mover, SideState& other, int alpha, int beta, int ply) {
+  ++searchNodeCount;
   const int decided = parryCheck(mover, other, ply);
   if (decided != 0) return decided;
   if (other.bucketStart[2] != 0) {

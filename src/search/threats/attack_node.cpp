@@ -1,8 +1,10 @@
 #include <algorithm>
 
 #include "search/kernel/mate_check.h"
+#include "search/kernel/node_counter.h"
 #include "search/kernel/score.h"
 #include "search/kernel/stone.h"
+#include "search/kernel/stop_signal.h"
 #include "search/threats/threat_search.h"
 
 namespace morvel {
@@ -34,10 +36,15 @@ int listAttackMoves(const SideState& attacker, const SideState& defender, bool t
   return listMembers(moves, set);
 }
 
+// The node budget, or the move's deadline, is spent: what follows is not
+// searched, and nothing resting on it counts as proven.
+bool budgetSpent(const int* nodeCount, int nodeLimit) { return *nodeCount >= nodeLimit || deadlinePassed(); }
+
 }  // namespace
 
 int threatAttackNode(SideState& attacker, SideState& defender, int alpha, int beta, int ply, int horizon,
                      int* nodeCount, int nodeLimit, const CellSet& focus) {
+  ++searchNodeCount;
   const int r = mateCheck(attacker, defender, ply);
   if (r != 0) return r;
   if (ply >= horizon) return alpha;
@@ -49,7 +56,7 @@ int threatAttackNode(SideState& attacker, SideState& defender, int alpha, int be
   const int count = listAttackMoves(attacker, defender, threatened, focus, ply, moves);
   if (count == 0) return -kNoThreat;
   int best = -kInfinity;
-  if (*nodeCount >= nodeLimit) return 0;
+  if (budgetSpent(nodeCount, nodeLimit)) return 0;
   CellSet& childFocus = plySets[ply];
   CellSet& earlierFourCells = poolSets[kFourCellsPool + ply];
   const int limit = std::min(horizon - ply + 2, 6);
@@ -74,13 +81,12 @@ int threatAttackNode(SideState& attacker, SideState& defender, int alpha, int be
     alpha = std::max(alpha, best);
     undoStone(attacker, defender, record);
     if (i + 1 < count && alpha < beta) {
-      // A win found in a cut-short subtree is not reported as proven.
-      if (*nodeCount >= nodeLimit) return 0;
+      if (budgetSpent(nodeCount, nodeLimit)) return 0;
       continue;
     }
     break;
   }
-  return *nodeCount >= nodeLimit ? 0 : best;
+  return budgetSpent(nodeCount, nodeLimit) ? 0 : best;
 }
 
 }  // namespace morvel

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "search/kernel/mate_check.h"
+#include "search/kernel/node_counter.h"
 #include "search/kernel/parry_check.h"
 #include "search/kernel/score.h"
 #include "search/kernel/stone.h"
@@ -109,6 +110,7 @@ int tryCounterFours(SideState& defender, SideState& attacker, int& alpha, int be
 
 int threatDefenceNode(SideState& defender, SideState& attacker, int alpha, int beta, int ply, int horizon,
                       int* nodeCount, int nodeLimit, const CellSet& focus, const CellSet& earlierFourCells) {
+  ++searchNodeCount;
   const int r = mateCheck(defender, attacker, ply);
   if (r != 0) return r;
   if (mateCheck(attacker, defender, ply) <= 0) return kNoThreat;

@@ -5,6 +5,7 @@
 #include "search/kernel/mate_check.h"
 #include "search/kernel/score.h"
 #include "search/kernel/stone.h"
+#include "search/kernel/stop_signal.h"
 
 namespace morvel {
 
@@ -41,7 +42,7 @@ int threatSearch(SideState& attacker, SideState& defender, int alpha, int beta, 
   for (int horizon = ply + 2; horizon <= maxPly; horizon += 2) {
     beta = std::min(beta, 7997 - horizon);
     int i = 0;
-    while (i < count && alpha < beta && *nodeCount < nodeLimit) {
+    while (i < count && alpha < beta && *nodeCount < nodeLimit && !searchStopped) {
       const int s = moves[i];
       UndoRecord record;
       placeStone(attacker, defender, s, 6, record);

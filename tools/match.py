@@ -140,7 +140,7 @@ def play_game(commands, size, opening, turn_ms, match_ms, max_moves, times):
             brain, colour = brains[turn], colours[turn]
             move, elapsed, failure = request_move(brain, board, size, stones, colour, last,
                                                   (turn_ms, match_ms, max(left[turn], 0)))
-            times[turn].append(elapsed)
+            times[turn].append((elapsed, min(turn_ms, max(left[turn], 0)) / 1000.0))
             left[turn] -= int(elapsed * 1000)
             if failure:
                 return turn ^ 1, failure
@@ -207,11 +207,12 @@ def main():
                 sys.stdout.flush()
     print(f"result: brain 1 {score[0]}, brain 2 {score[1]}, draws {draws}")
     for i in (0, 1):
-        t = times[i] or [0.0]
-        limit = args.turn_ms / 1000.0
+        replies = times[i] or [(0.0, 1.0)]
+        seconds = [t for t, _ in replies]
+        worst = max(t / limit if limit > 0 else float("inf") for t, limit in replies)
         print(f"brain {i + 1}: illegal {failures['illegal'][i]} crash {failures['crash'][i]} "
-              f"timeout {failures['timeout'][i]} replies {len(times[i])} median {statistics.median(t) * 1000:.0f} ms "
-              f"max {max(t) * 1000:.0f} ms ({max(t) / limit:.2f} of the turn time)")
+              f"timeout {failures['timeout'][i]} replies {len(times[i])} median {statistics.median(seconds) * 1000:.0f} ms "
+              f"max {max(seconds) * 1000:.0f} ms, worst {worst:.2f} of the limit (turn time or time left)")
 
 
 if __name__ == "__main__":

@@ -5,6 +5,7 @@
 #include "search/alphabeta/quiescence.h"
 #include "search/kernel/score.h"
 #include "search/kernel/stone.h"
+#include "search/kernel/window_sets.h"
 
 namespace morvel {
 
@@ -14,11 +15,11 @@ int slotScores[kMaxCells];
 
 void collectCandidates(const SideState& mover, const SideState& other, CellSet& set, int minCount) {
   clearSet(set);
-  for (int p = 0; p < mover.bucketStart[5]; ++p) unionInto(set, mover.windows[mover.rankOrder[p]]);
-  for (int p = 0; p < other.bucketStart[5]; ++p) unionInto(set, other.windows[other.rankOrder[p]]);
+  addWindowsUpTo(mover, 4, set);
+  addWindowsUpTo(other, 4, set);
   if (countMembers(set) >= minCount) return;
-  for (int p = 0; p < mover.bucketStart[6]; ++p) unionInto(set, mover.windows[mover.rankOrder[p]]);
-  for (int p = 0; p < other.bucketStart[6]; ++p) unionInto(set, other.windows[other.rankOrder[p]]);
+  addWindowsUpTo(mover, 5, set);
+  addWindowsUpTo(other, 5, set);
 }
 
 // A static value can pass +-10000 on a board full of one side's twos, and

@@ -9,6 +9,7 @@
 #include "search/kernel/score.h"
 #include "search/kernel/stone.h"
 #include "search/kernel/stop_signal.h"
+#include "search/kernel/window_sets.h"
 #include "search/threats/threat_search.h"
 #include "think/root_scoring.h"
 #include "think/root_search.h"
@@ -59,9 +60,8 @@ void prepareRefutations(SideState& mover, SideState& other, int nodeLimit) {
 void chooseSearchWidth() {
   CellSet& active = plySets[0];
   clearSet(active);
-  for (const SideState* side : {&sideX, &sideO}) {
-    for (int p = 0; p < side->bucketStart[5]; ++p) unionInto(active, side->windows[side->rankOrder[p]]);
-  }
+  addWindowsUpTo(sideX, 4, active);
+  addWindowsUpTo(sideO, 4, active);
   searchWidth = countMembers(active) >= 44 ? 12 : 4;
 }
 

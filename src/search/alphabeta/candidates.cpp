@@ -1,7 +1,7 @@
 #include "search/alphabeta/candidates.h"
 
 #include "search/kernel/mate_check.h"
-#include "search/kernel/window_pairs.h"
+#include "search/kernel/window_sets.h"
 
 namespace morvel {
 
@@ -22,10 +22,6 @@ int orderingScore(const SideState& mover, const SideState& other, int c) {
   return score;
 }
 
-void addWindowsUpTo(const SideState& side, int need, CellSet& set) {
-  for (int p = 0; p < side.bucketStart[need + 1]; ++p) unionInto(set, side.windows[side.rankOrder[p]]);
-}
-
 }  // namespace
 
 int generateScoredCandidates(const SideState& mover, const SideState& other, int* candidates, int ply,
@@ -41,16 +37,12 @@ int generateScoredCandidates(const SideState& mover, const SideState& other, int
     }
     // Against a double-four point: the cells that meet every one, and the
     // cells where the mover makes a four of its own.
-    fillSet(set);
-    for (int i = other.bucketStart[2]; i < other.bucketStart[3]; ++i) {
-      const CellSet& a = other.windows[other.rankOrder[i]];
-      for (int j = i + 1; j < other.bucketStart[3]; ++j) {
-        const CellSet& b = other.windows[other.rankOrder[j]];
-        if (formsDoubleFour(a, b)) intersectWithUnion(set, a, b);
-      }
-    }
+    cellsMeetingEveryDoubleFour(other, set);
     addWindowsUpTo(mover, 2, set);
     n = listMembers(candidates, set);
+    // A filled set holds numbers past the last slot until a pair narrows it;
+    // never hand those on as moves.
+    while (n > 0 && candidates[n - 1] >= freeSlotCount) --n;
   } else {
     // Windows that hold a stone first; untouched ones only if too few cells.
     clearSet(set);

@@ -4,16 +4,12 @@
 #include "search/kernel/mate_check.h"
 #include "search/kernel/node_counter.h"
 #include "search/kernel/stone.h"
-#include "search/kernel/window_pairs.h"
+#include "search/kernel/window_sets.h"
 #include "search/threats/threat_search.h"
 
 namespace morvel {
 
 namespace {
-
-void addWindowsUpTo(const SideState& side, int need, CellSet& set) {
-  for (int p = 0; p < side.bucketStart[need + 1]; ++p) unionInto(set, side.windows[side.rankOrder[p]]);
-}
 
 // The most advanced windows of both sides, widened only while the set stays
 // small.
@@ -38,14 +34,7 @@ int frontierNode(SideState& mover, SideState& other, int ply, int alpha, int bet
   if (threat != 0 && other.bucketStart[2] != 0) {
     copySet(set, other.windows[other.rankOrder[0]]);
   } else if (threat != 0) {
-    fillSet(set);
-    for (int i = other.bucketStart[2]; i < other.bucketStart[3]; ++i) {
-      const CellSet& a = other.windows[other.rankOrder[i]];
-      for (int j = i + 1; j < other.bucketStart[3]; ++j) {
-        const CellSet& b = other.windows[other.rankOrder[j]];
-        if (formsDoubleFour(a, b)) intersectWithUnion(set, a, b);
-      }
-    }
+    cellsMeetingEveryDoubleFour(other, set);
     addWindowsUpTo(mover, 2, set);
     if (countMembers(set) == 0) return alpha;
   } else {

@@ -1,6 +1,6 @@
 #include "search/kernel/double_four.h"
 
-#include "search/kernel/window_pairs.h"
+#include "search/kernel/window_sets.h"
 
 namespace morvel {
 

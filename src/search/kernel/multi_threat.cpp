@@ -1,6 +1,6 @@
 #include "search/kernel/multi_threat.h"
 
-#include "search/kernel/window_pairs.h"
+#include "search/kernel/window_sets.h"
 
 namespace morvel {
 

@@ -1,7 +1,7 @@
 #include "search/kernel/parry_check.h"
 
 #include "search/kernel/mate_check.h"
-#include "search/kernel/window_pairs.h"
+#include "search/kernel/window_sets.h"
 
 namespace morvel {
 

@@ -5,6 +5,7 @@
 #include "search/kernel/score.h"
 #include "search/kernel/stone.h"
 #include "search/kernel/stop_signal.h"
+#include "search/kernel/window_sets.h"
 #include "search/threats/threat_search.h"
 
 namespace morvel {
@@ -23,14 +24,14 @@ int listAttackMoves(const SideState& attacker, const SideState& defender, bool t
   } else if (threatened) {
     // Against a double-four point: any four, or a cell of the defender's
     // threatening windows that also extends one of the attacker's threes.
-    for (int p = 0; p < defender.bucketStart[3]; ++p) unionInto(set, defender.windows[defender.rankOrder[p]]);
+    addWindowsUpTo(defender, 2, set);
     for (int p = attacker.bucketStart[3]; p < attacker.bucketStart[4]; ++p) {
       unionInto(extending, attacker.windows[attacker.rankOrder[p]]);
     }
     intersectInto(set, extending);
-    for (int p = 0; p < attacker.bucketStart[3]; ++p) unionInto(set, attacker.windows[attacker.rankOrder[p]]);
+    addWindowsUpTo(attacker, 2, set);
   } else {
-    for (int p = 0; p < attacker.bucketStart[4]; ++p) unionInto(set, attacker.windows[attacker.rankOrder[p]]);
+    addWindowsUpTo(attacker, 3, set);
     intersectInto(set, focus);
   }
   return listMembers(moves, set);

@@ -5,7 +5,7 @@
 #include "search/kernel/parry_check.h"
 #include "search/kernel/score.h"
 #include "search/kernel/stone.h"
-#include "search/kernel/window_pairs.h"
+#include "search/kernel/window_sets.h"
 #include "search/threats/threat_search.h"
 
 namespace morvel {
@@ -132,7 +132,7 @@ int threatDefenceNode(SideState& defender, SideState& attacker, int alpha, int b
   } else {
     // Cells of the defender's own need-2 windows make fours: those moves
     // were tried among the combinations.
-    for (int p = 0; p < attacker.bucketStart[3]; ++p) unionInto(replySet, attacker.windows[attacker.rankOrder[p]]);
+    addWindowsUpTo(attacker, 2, replySet);
     subtractFrom(replySet, fourCells);
   }
   int replies[kMaxSetMembers];

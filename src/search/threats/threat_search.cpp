@@ -6,6 +6,7 @@
 #include "search/kernel/score.h"
 #include "search/kernel/stone.h"
 #include "search/kernel/stop_signal.h"
+#include "search/kernel/window_sets.h"
 
 namespace morvel {
 
@@ -18,7 +19,7 @@ int listFirstMoves(const SideState& attacker, const SideState& defender, CellSet
   if (defender.bucketStart[2] != 0) {
     unionInto(set, defender.windows[defender.rankOrder[0]]);
   } else {
-    for (int p = 0; p < attacker.bucketStart[4]; ++p) unionInto(set, attacker.windows[attacker.rankOrder[p]]);
+    addWindowsUpTo(attacker, 3, set);
   }
   return listMembers(moves, set);
 }

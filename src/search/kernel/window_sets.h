@@ -1,8 +1,10 @@
 #pragma once
-// Word loops over two window sets that the checks run on every pair of
-// need-2 windows; they write no scratch set.
+// Word loops over the ranked window sets that the checks and the searches
+// share: pair tests of need-2 windows, which write no scratch set, and the
+// union of the windows up to a need.
 #include <bit>
 
+#include "model/board.h"
 #include "model/cell_set.h"
 
 namespace morvel {
@@ -47,6 +49,29 @@ inline void firstTwoMembers(const CellSet& s, int& c0, int& c1) {
 // three cells of one double-four pair.
 inline void intersectWithUnion(CellSet& common, const CellSet& a, const CellSet& b) {
   for (int i = 0; i < common.wordCount; ++i) common.words[i] &= a.words[i] | b.words[i];
+}
+
+}  // namespace morvel
+
+namespace morvel {
+
+// Unites into set the empty cells of the side's windows that need at most
+// need stones (rank positions below bucketStart[need + 1]).
+inline void addWindowsUpTo(const SideState& side, int need, CellSet& set) {
+  for (int p = 0; p < side.bucketStart[need + 1]; ++p) unionInto(set, side.windows[side.rankOrder[p]]);
+}
+
+// The cells that lie in the three cells of every double-four pair of side:
+// the only stones that meet all of its double-four points at once.
+inline void cellsMeetingEveryDoubleFour(const SideState& side, CellSet& set) {
+  fillSet(set);
+  for (int i = side.bucketStart[2]; i < side.bucketStart[3]; ++i) {
+    const CellSet& a = side.windows[side.rankOrder[i]];
+    for (int j = i + 1; j < side.bucketStart[3]; ++j) {
+      const CellSet& b = side.windows[side.rankOrder[j]];
+      if (formsDoubleFour(a, b)) intersectWithUnion(set, a, b);
+    }
+  }
 }
 
 }  // namespace morvel

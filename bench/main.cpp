@@ -1,6 +1,7 @@
 // morvel-bench: with no argument the whole move choice on fixed positions,
 // printing a node-count signature; `kernel` times the search kernel,
-// `threats` the forced-win search. Figures are printed, never asserted.
+// `threats` the forced-win search, `depth` how deep the real clock lets the
+// search go. Figures are printed, never asserted.
 #include <cstdio>
 #include <cstring>
 
@@ -8,6 +9,7 @@ namespace morvel::bench {
 int runKernelBench();
 int runThreatsBench();
 int runSearchBench();
+int runDepthBench();
 }
 
 int main(int argc, char** argv) {
@@ -15,6 +17,7 @@ int main(int argc, char** argv) {
   const char* mode = argv[1];
   if (std::strcmp(mode, "kernel") == 0) return morvel::bench::runKernelBench();
   if (std::strcmp(mode, "threats") == 0) return morvel::bench::runThreatsBench();
-  std::fprintf(stderr, "usage: morvel-bench [kernel|threats]\n");
+  if (std::strcmp(mode, "depth") == 0) return morvel::bench::runDepthBench();
+  std::fprintf(stderr, "usage: morvel-bench [kernel|threats|depth]\n");
   return 2;
 }

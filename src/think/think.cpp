@@ -81,6 +81,7 @@ void deepen(SideState& mover, SideState& other, int length, Ticks softBudget) {
     rootSearch(mover, other, rootList, length, refutationCache, depth, -kInfinity, kInfinity);
     const Ticks tE = readCounter();
     if (searchStopped) return;
+    deepestIteration = depth;
     // A further iteration only if the last one, times the width, still fits.
     const Ticks remaining = softBudget - (tE - thinkStart);
     if (fixedSchedule == nullptr && tE - tS >= remaining / searchWidth) return;
@@ -122,6 +123,7 @@ int think(char side, Ticks turnBudget, Ticks leftBudget) {
     return slotToCell[0];
   }
   bestSlot = -1;
+  deepestIteration = 0;
   const NodeLimits limits = calibrate(mover, other, budgets.soft);
 
   int nodes = 0;

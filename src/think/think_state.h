@@ -12,6 +12,7 @@ inline Ticks hardBudget = 0;       // root search stops between moves after this
 inline int refuteNodeLimit = 0;    // node budget of every search for an opponent win
 inline int rootCandidates[kMaxCells];
 inline int rootScores[kMaxCells];
+inline int deepestIteration = 0;  // depth of the last root-search iteration that finished
 // Per root move: 0 no opponent-win test needed, -1 pending, else its result.
 inline int refutationCache[kMaxCells];
 

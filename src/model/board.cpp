@@ -46,6 +46,8 @@ SideState bundleOf(SideStorage& side, int windows) {
   s.rankOrder = side.rankOrder.data();
   s.rankPos = side.rankPos.data();
   s.bucketStart = side.bucketStart.data();
+  s.windowWords = side.windows.words.data();
+  s.windowStride = windows > 0 ? static_cast<int>(side.windows.words.size()) / windows : 0;
   return s;
 }
 

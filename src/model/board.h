@@ -26,6 +26,10 @@ struct SideState {
   int* rankOrder = nullptr;
   int* rankPos = nullptr;
   int* bucketStart = nullptr;
+  // The words of all window sets, window w at w * windowStride: lets the
+  // trial stones reach a window's word without loading its set first.
+  std::uint32_t* windowWords = nullptr;
+  int windowStride = 0;
 };
 
 inline SideState sideX;  // the engine

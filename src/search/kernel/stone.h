@@ -111,7 +111,7 @@ inline void placeStone(SideState& mover, SideState& other, int slot, int limit, 
     const int w = moverList[i];
     if (moverRank.need[w] >= limit) continue;
     rank_detail::lowerByOne(moverRank, w);
-    mover.windows[w].words[word] &= ~bit;
+    mover.windowWords[w * mover.windowStride + word] &= ~bit;
   }
   const rank_detail::Ranking otherRank = rank_detail::rankingOf(other);
   const int* otherList = other.cellWindows[slot];
@@ -140,7 +140,7 @@ inline void undoStone(SideState& mover, SideState& other, const UndoRecord& reco
     const int w = moverList[i];
     if (moverRank.need[w] >= limit) continue;
     rank_detail::restoreLowered(moverRank, w);
-    mover.windows[w].words[word] |= bit;
+    mover.windowWords[w * mover.windowStride + word] |= bit;
   }
   const rank_detail::Ranking otherRank = rank_detail::rankingOf(other);
   const int* otherList = other.cellWindows[slot];

@@ -1,25 +1,26 @@
 # Fresh-machine entry points: `make run` builds and starts the brain,
-# `make test` builds and runs every test.
+# `make test` builds and runs every test. Build output goes to standard
+# error, so that `make run` can stand where a manager expects a brain.
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: deps build run test test-sanitize bench clean
 
 deps:
-	@tools/ensure-deps.sh
+	@tools/ensure-deps.sh >&2
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
-	cmake --build $(BUILD) -j $(JOBS)
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >&2
+	@cmake --build $(BUILD) -j $(JOBS) >&2
 
 run: build
-	@$(BUILD)/pbrain-morvel
+	@exec $(BUILD)/pbrain-morvel
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 test-sanitize: deps
-	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMORVEL_SANITIZE=ON >/dev/null
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMORVEL_SANITIZE=ON
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
 

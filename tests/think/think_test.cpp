@@ -7,6 +7,7 @@
 
 #include "support/position.h"
 #include "think/think_state.h"
+#include "search/kernel/stop_signal.h"
 #include "think/time_control.h"
 
 namespace morvel {
@@ -103,6 +104,47 @@ TEST(TimeControl, NodeLimitsFromTheCalibration) {
       {Ticks{1} << 50, 30, 1, 2'147'483'647},      // saturates instead of wrapping
   };
   for (const auto& c : cases) EXPECT_EQ(nodeLimitFor(c.remaining, c.divisor, c.calibration), c.limit);
+}
+
+}  // namespace
+}  // namespace morvel
+
+namespace morvel {
+namespace {
+
+Ticks tickingNow = 0;
+
+// A clock that moves ten milliseconds every time it is read, so that the
+// reply deadline passes at the same point of the search on every run.
+class DeadlineTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    tickingNow = 0;
+    installClock({[] { return tickingNow += 10'000'000; }, 1'000'000'000});
+  }
+  void TearDown() override {
+    installClock(systemClock());
+    releaseBoard();
+  }
+};
+
+const std::initializer_list<const char*> kBusy = {"", "", "", "", "", ".....O", "......XO", ".....XXO", "....X.O",
+                                                  "......X", ""};
+
+TEST_F(DeadlineTest, SearchStopsAtTheManagersLimitWithALegalMove) {
+  testing::loadPosition(15, 15, kBusy);
+  const Ticks ms = 1'000'000;
+  const int move = think('X', 40 * ms, 100'000 * ms);
+  EXPECT_TRUE(searchStopped);
+  ASSERT_GE(move, 0);
+  EXPECT_TRUE(cellHasSlot(move)) << "an empty cell of a live window";
+}
+
+TEST_F(DeadlineTest, LimitAlreadyPassedPlaysTheBestOrderedCell) {
+  testing::loadPosition(15, 15, kBusy);
+  const Ticks ms = 1'000'000;
+  const int move = think('X', -100 * ms, 100'000 * ms);
+  EXPECT_EQ(move, slotToCell[0]);
 }
 
 }  // namespace

@@ -128,8 +128,11 @@ class DeadlineTest : public ::testing::Test {
   }
 };
 
-const std::initializer_list<const char*> kBusy = {"", "", "", "", "", ".....O", "......XO", ".....XXO", "....X.O",
-                                                  "......X", ""};
+// A middle game from the benchmark, with nothing decided at once.
+const std::initializer_list<const char*> kBusy = {"",           "",           "",           "",
+                                                  "......O",    "....OXX",    "....XOO",    "......XXOX",
+                                                  "......O.XO", ".......O.X", ".......XXOX", ".......OO..O",
+                                                  "........X"};
 
 TEST_F(DeadlineTest, SearchStopsAtTheManagersLimitWithALegalMove) {
   testing::loadPosition(15, 15, kBusy);

@@ -110,6 +110,7 @@ int think(char side, Ticks turnBudget, Ticks leftBudget) {
   thinkStart = readCounter();
   seedRandom(static_cast<std::uint32_t>(thinkStart));
   armDeadline(emergencyDeadline(turnBudget, leftBudget));
+  deepestIteration = 0;
 
   rebuildSearchState();
   const int candidates = scoreRootCandidates(mover, other, rootCandidates, 0, freeSlotCount, rootScores);
@@ -123,7 +124,6 @@ int think(char side, Ticks turnBudget, Ticks leftBudget) {
     return slotToCell[0];
   }
   bestSlot = -1;
-  deepestIteration = 0;
   const NodeLimits limits = calibrate(mover, other, budgets.soft);
 
   int nodes = 0;

@@ -5,6 +5,7 @@
 #include "search/kernel/parry_check.h"
 #include "search/kernel/score.h"
 #include "search/kernel/stone.h"
+#include "search/kernel/stop_signal.h"
 #include "search/kernel/window_sets.h"
 #include "search/threats/threat_search.h"
 
@@ -80,7 +81,7 @@ int tryCounterFours(SideState& defender, SideState& attacker, int& alpha, int be
   CellSet& childFocus = plySets[ply];
   Combination combo;
   UndoRecord defenderRecords[kMaxComboStones - 1], attackerRecords[kMaxComboStones - 1];
-  for (int code = codes - 1; code >= 0 && alpha < beta; --code) {
+  for (int code = codes - 1; code >= 0 && alpha < beta && !searchStopped; --code) {
     decode(code, pairs, combo);
     const int k = combo.length;
     if (k == 0 || ply + 2 * k > horizon - 1) continue;
@@ -138,7 +139,7 @@ int threatDefenceNode(SideState& defender, SideState& attacker, int alpha, int b
   int replies[kMaxSetMembers];
   const int count = listMembers(replies, replySet);
   const int limit = std::min(horizon - ply + 2, 6);
-  for (int i = 0; i < count && alpha < beta; ++i) {
+  for (int i = 0; i < count && alpha < beta && !searchStopped; ++i) {
     UndoRecord record;
     placeStone(defender, attacker, replies[i], limit, record);
     const int v = -threatAttackNode(attacker, defender, -beta, -alpha, ply + 1, horizon, nodeCount, nodeLimit, focus);
@@ -146,6 +147,9 @@ int threatDefenceNode(SideState& defender, SideState& attacker, int alpha, int b
     alpha = std::max(alpha, best);
     undoStone(defender, attacker, record);
   }
+  // Past the reply deadline part of this node went unsearched: only a value
+  // that shows the defender safe is still proven; anything else is undecided.
+  if (searchStopped) return best > 0 ? best : 0;
   return best;
 }
 

@@ -97,3 +97,24 @@ TEST_F(ThreatSearchTest, SearchIsDeterministicAndRestoresTheModel) {
 
 }  // namespace
 }  // namespace morvel
+
+namespace morvel {
+namespace {
+
+// Twelve split threes of the defender, none sharing a cell, against an open
+// two: after each attacking three every counter-four combination is a
+// candidate defence, and the search must still end promptly.
+TEST(ThreatSearchScale, ManyCounterFoursEndPromptly) {
+  const char* splitThrees = "O.O.O...O.O.O...O.O.O";
+  testing::loadPosition(21, 21, {splitThrees, "", "", splitThrees, "", "", splitThrees, "", "", splitThrees, "", "",
+                                 "", "", "", ".........XX"});
+  ASSERT_EQ(mateCheck(sideO, sideX, 1), 0) << "no double four for the defender";
+  int nodes = 0, move = -1;
+  const int result = threatSearch(sideX, sideO, 0, 10000, 0, 28, &nodes, 1'000'000, move);
+  EXPECT_GE(result, 0);
+  EXPECT_GT(nodes, 0);
+  releaseBoard();
+}
+
+}  // namespace
+}  // namespace morvel

@@ -38,4 +38,17 @@ inline Position loadPosition(int width, int height, std::initializer_list<const 
   return p;
 }
 
+// The opponent on `share` of every five consecutive cells in each row,
+// column and diagonal of a 21x21 board: each cell steps (x + 2y) mod 5 by a
+// unit in every direction, so every window holds exactly `share` of its stones.
+inline void loadStripedBoard(int share) {
+  setupBoard(21, 21);
+  for (int y = 0; y < 21; ++y) {
+    for (int x = 0; x < 21; ++x) {
+      if ((x + 2 * y) % 5 < share) applyMove(x + 21 * y, 'O');
+    }
+  }
+  rebuildSearchState();
+}
+
 }  // namespace morvel::testing

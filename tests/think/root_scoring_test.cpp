@@ -53,13 +53,7 @@ TEST_F(RootScoringTest, EveryCellOfALiveWindowAndNoOther) {
 // at need 3: the static value after a trial stone passes -10000, and the cells
 // must still stay candidates.
 TEST_F(RootScoringTest, ExtremeStaticValuesKeepTheirCells) {
-  ASSERT_EQ(setupBoard(21, 21), 0);
-  for (int y = 0; y < 21; ++y) {
-    for (int x = 0; x < 21; ++x) {
-      if ((x + 2 * y) % 5 < 2) applyMove(x + 21 * y, 'O');
-    }
-  }
-  rebuildSearchState();
+  testing::loadStripedBoard(2);
   const int live = freeSlotCount;
   EXPECT_EQ(scoreRootCandidates(sideX, sideO, candidates, 0, freeSlotCount, scores), live);
   int kept = 0;

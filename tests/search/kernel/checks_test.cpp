@@ -130,13 +130,7 @@ namespace {
 // board: every one of its windows needs two stones, and it has thousands of
 // double-four points. The checks must fold them all within their scratch sets.
 TEST(ChecksScale, ThousandsOfThreats) {
-  ASSERT_EQ(setupBoard(21, 21), 0);
-  for (int y = 0; y < 21; ++y) {
-    for (int x = 0; x < 21; ++x) {
-      if ((x + 2 * y) % 5 < 3) applyMove(x + 21 * y, 'O');
-    }
-  }
-  rebuildSearchState();
+  testing::loadStripedBoard(3);
   ASSERT_EQ(sideO.bucketStart[3] - sideO.bucketStart[2], sideO.windowCount);
   EXPECT_EQ(parryCheck(sideX, sideO, 2), 2 - 7996);
   EXPECT_EQ(multiThreatTerm(sideX, sideO), -151);

@@ -82,11 +82,9 @@ void acceptSize(bool valid, int width, int height, std::ostream& out) {
     out << kSizeError << '\n';
     return;
   }
-  releaseBoard();
-  protocol.boardWidth = width;
-  protocol.boardHeight = height;
+  const bool started = startGame(width, height, out);
   clearOccupancyMarks();
-  if (startGame(width, height, out)) out << "OK\n";
+  if (started) out << "OK\n";
 }
 
 void commandStart(std::istream& in, std::ostream& out) {

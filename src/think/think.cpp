@@ -103,8 +103,8 @@ Ticks emergencyDeadline(Ticks turnBudget, Ticks leftBudget) {
 
 int think(char side, Ticks turnBudget, Ticks leftBudget) {
   if (!boardIsSetUp()) return -1;
-  SideState& mover = side == 'X' ? sideX : sideO;
-  SideState& other = side == 'X' ? sideO : sideX;
+  SideState& mover = sideOf(side);
+  SideState& other = opponentOf(side);
   const ThinkBudgets budgets = thinkBudgets(turnBudget, leftBudget);
   hardBudget = fixedSchedule != nullptr ? std::numeric_limits<Ticks>::max() : budgets.hard;
   thinkStart = readCounter();

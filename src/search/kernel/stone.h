@@ -17,9 +17,8 @@ struct UndoRecord {
 
 namespace rank_detail {
 
-// The four moves of one window inside its side's ranking. The arrays never
-// overlap; saying so lets the compiler keep the loads of one move ahead of
-// its stores instead of waiting on each store.
+// The four moves of one window inside its side's ranking, on the side's four
+// ranking arrays (which never overlap).
 struct Ranking {
   int* __restrict need;
   int* __restrict order;
